@@ -25,9 +25,6 @@ namespace twostar {
 namespace {
 
 constexpr const char* kTagProperty = "tag";
-// Window events are processed at most this often during long loops: often
-// enough to keep the window responsive, rarely enough to cost nothing.
-constexpr qint64 kYieldIntervalMs = 8;
 
 void paint(QWidget* w, const QColor& colour) {
   QPalette p = w->palette();
@@ -109,6 +106,12 @@ PanelWindow::PanelWindow(EngineData& engine, QWidget* parent)
     } else {
       QMessageBox::warning(this, "复制", text);
     }
+  };
+  putOnClipboard = [](const QString& text) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(text);
+    return clipboard->text();
   };
   sinceYield_.start();
   buildControls();
@@ -216,7 +219,8 @@ void PanelWindow::recolourPanel() {
 }
 
 void PanelWindow::yieldToWindow() {
-  if (sinceYield_.elapsed() < kYieldIntervalMs) return;
+  // Often enough to keep the window responsive, rarely enough to cost nothing.
+  if (sinceYield_.elapsed() < yieldIntervalMs_) return;
   QCoreApplication::processEvents();
   sinceYield_.restart();
 }
@@ -266,11 +270,8 @@ void PanelWindow::stopRun() { inputs_->stop(); }
 
 void PanelWindow::copyResult() {
   const QString text = control<QPlainTextEdit>("编辑框缩水结果")->toPlainText();
-  QClipboard* clipboard = QGuiApplication::clipboard();
-  clipboard->clear();
-  clipboard->setText(text);
   // Report success only when the clipboard really holds the text.
-  if (clipboard->text() == text) {
+  if (putOnClipboard(text) == text) {
     showMessage("复制成功", true);
   } else {
     showMessage("复制失败：剪贴板没有接受结果，请再试一次。", false);

@@ -52,14 +52,18 @@ class PanelWindow : public QWidget {
   void visitBlog();
 
   bool isRunning() const { return running_; }
-  // Processes pending window events, at most about every few milliseconds.
+  // Processes pending window events, at most once per yield interval
+  // (8 ms by default; 0 processes them at every yield).
   void yieldToWindow();
+  void setYieldInterval(int milliseconds) { yieldIntervalMs_ = milliseconds; }
   // Ends a run in progress as soon as possible: later reads see an empty
   // panel and nothing more is processed. Used when the window closes.
   void stopRun();
 
   // How messages reach the user; tests replace it. `ok` false for a failure.
   std::function<void(const QString& text, bool ok)> showMessage;
+  // Puts a text on the clipboard and gives what the clipboard holds afterwards.
+  std::function<QString(const QString& text)> putOnClipboard;
 
  Q_SIGNALS:
   void runFinished();
@@ -79,6 +83,7 @@ class PanelWindow : public QWidget {
   int tagCounter_ = 0;
   bool running_ = false;
   QElapsedTimer sinceYield_;
+  int yieldIntervalMs_ = 8;
 };
 
 }  // namespace twostar
