@@ -15,6 +15,7 @@
 #include <QRadioButton>
 #include <QUrl>
 
+#include "list_edit.h"
 #include "panel_description.h"
 #include "twostar/fill.h"
 #include "twostar/radix.h"
@@ -53,7 +54,7 @@ QWidget* createControl(const panel::ControlEntry& e, QWidget* parent) {
       return edit;
     }
     case Kind::MultiLineEdit: {
-      auto* edit = new QPlainTextEdit(e.caption, parent);
+      auto* edit = new ListEdit(e.caption, parent);
       edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
       edit->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
       edit->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
