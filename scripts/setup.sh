@@ -35,6 +35,21 @@ case "$mode" in
     cmake --preset sanitize >/dev/null
     cmake --build --preset sanitize
     ctest --preset sanitize
+    # A short run of every fuzz target, where clang and its fuzzer runtime are installed.
+    if command -v clang++-14 >/dev/null && ls /usr/lib/llvm-14/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 2>&1; then
+      cmake --preset fuzz >/dev/null
+      cmake --build --preset fuzz
+      for target in engine condition_file radix skin_block; do
+        work=build-fuzz/corpus/$target
+        mkdir -p "$work"
+        echo "Fuzzing $target for ${TWOSTAR_FUZZ_SECONDS:-60} s"
+        build-fuzz/bin/fuzz_$target "$work" fuzz/corpus/$target -max_total_time="${TWOSTAR_FUZZ_SECONDS:-60}" \
+          -artifact_prefix=build-fuzz/ -print_final_stats=1 2>&1 | grep -E '^(stat::number_of_executed_units|Done)|ERROR|SUMMARY'
+        [ "${PIPESTATUS[0]}" -eq 0 ] || { echo "fuzz_$target found a fault; see build-fuzz/" >&2; exit 1; }
+      done
+    else
+      echo "clang++-14 or its fuzzer runtime is missing: fuzz targets skipped"
+    fi
     ;;
   *)
     echo "usage: $0 [run|test]" >&2

@@ -200,8 +200,9 @@ ConditionFileResult parseConditionFile(std::string_view text) {
   json root;
   try {
     root = json::parse(text.begin(), text.end());
-  } catch (const json::parse_error& e) {
-    // nlohmann's text starts with "[json.exception.parse_error.101] "; keep what follows.
+  } catch (const json::exception& e) {
+    // A syntax error, or a number too large to hold (out_of_range). nlohmann's
+    // text starts with "[json.exception.parse_error.101] "; keep what follows.
     std::string what = e.what();
     if (auto pos = what.find("] "); pos != std::string::npos) what.erase(0, pos + 2);
     result.error = {"", "is not valid UTF-8 JSON: " + what};

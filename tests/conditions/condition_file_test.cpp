@@ -61,6 +61,8 @@ TEST(ConditionFile, RefusedWholeWithKeyPath) {
       {"{", "", "not valid UTF-8 JSON"},
       {"{\"shape\": {\"sum\": {\"text\": \"\xff\"}}}", "", "not valid UTF-8 JSON"},
       {"[]", "(top level)", "object"},
+      {"9E999", "", "not valid UTF-8 JSON"},  // a number too large to hold
+      {R"({"shape": {"maxMisses": 1e400}})", "", "not valid UTF-8 JSON"},
       {R"({"extra": 1})", "extra", "not a known key"},
       {R"({"danGroup": {"rows": [{"danTxt": "5"}]}})", "danGroup.rows[0].danTxt", "not a known key"},
       {R"({"danGroup": {"rows": [{}, {}, {"countBoxes": [true, true]}]}})", "danGroup.rows[2].countBoxes", "exactly 3"},
