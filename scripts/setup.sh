@@ -6,7 +6,8 @@ cd "$(dirname "$0")/.."
 
 mode=${1:-run}
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev libboost-regex-dev nlohmann-json3-dev
-          libgtest-dev libbenchmark-dev fonts-wqy-microhei)
+          libgtest-dev libbenchmark-dev fonts-wqy-microhei
+          desktop-file-utils appstream dpkg-dev)
 
 missing=()
 for p in "${packages[@]}"; do

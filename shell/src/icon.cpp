@@ -1,6 +1,7 @@
 // The program icon, drawn at each size: two stars on a blue tile.
 
 #include <QIcon>
+#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -27,23 +28,30 @@ QPainterPath star(QPointF centre, qreal outer) {
 
 }  // namespace
 
+const std::vector<int>& programIconSizes() {
+  static const std::vector<int> sizes = {16, 20, 24, 32, 40, 48, 64, 128};
+  return sizes;
+}
+
+QImage programIconImage(int size) {
+  QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(40, 110, 190));
+  p.drawRoundedRect(QRectF(0, 0, size, size), size * 0.18, size * 0.18);
+  p.setBrush(panelBlue.lighter(115));
+  p.drawPath(star(QPointF(size * 0.32, size * 0.56), size * 0.26));
+  p.setBrush(QColor(255, 214, 90));
+  p.drawPath(star(QPointF(size * 0.68, size * 0.40), size * 0.26));
+  p.end();
+  return image;
+}
+
 QIcon programIcon() {
   QIcon icon;
-  for (int size : {16, 20, 24, 32, 40, 48, 64, 128}) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(40, 110, 190));
-    p.drawRoundedRect(QRectF(0, 0, size, size), size * 0.18, size * 0.18);
-    p.setBrush(panelBlue.lighter(115));
-    p.drawPath(star(QPointF(size * 0.32, size * 0.56), size * 0.26));
-    p.setBrush(QColor(255, 214, 90));
-    p.drawPath(star(QPointF(size * 0.68, size * 0.40), size * 0.26));
-    p.end();
-    icon.addPixmap(pixmap);
-  }
+  for (int size : programIconSizes()) icon.addPixmap(QPixmap::fromImage(programIconImage(size)));
   return icon;
 }
 

@@ -29,6 +29,7 @@ class MainWindowTest : public QObject {
     window.centre();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QVERIFY(window.windowTitle().startsWith("云帆终极缩水软件 "));
+    QVERIFY(window.windowTitle().contains(QString("twostar ") + TWOSTAR_VERSION));  // the same as twostar-cli --version
     QCOMPARE(window.size(), QSize(918, 585));
     QCOMPARE(window.minimumSize(), window.maximumSize());
     QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));

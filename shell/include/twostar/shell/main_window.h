@@ -2,6 +2,8 @@
 // MainWindow: a fixed-size window with one tab "二星做号" whose frame
 // 外形框二星窗口 hosts the filter panel.
 
+#include <vector>
+
 #include <QWidget>
 
 #include "twostar/filter.h"
@@ -39,5 +41,7 @@ class MainWindow : public QWidget {
 
 // The program icon in eight sizes, 16 to 128 pixels.
 class QIcon programIcon();
+const std::vector<int>& programIconSizes();
+class QImage programIconImage(int size);
 
 }  // namespace twostar
