@@ -9,17 +9,14 @@ constexpr qsizetype kLongPaste = 64 * 1024;
 constexpr qsizetype kLineLength = 1000;
 }  // namespace
 
-QString ListEdit::breakLongLines(const QString& text) {
+QString ListEdit::flowLines(const QString& text) {
   if (text.size() <= kLongPaste) return text;
   QString out;
   out.reserve(text.size() + text.size() / kLineLength + 1);
   qsizetype lineLength = 0;
   for (QChar c : text) {
+    if (c == '\n' || c == '\r') c = ' ';
     out += c;
-    if (c == '\n') {
-      lineLength = 0;
-      continue;
-    }
     const bool digit = c >= '0' && c <= '9';
     if (++lineLength >= kLineLength && !digit) {
       out += '\n';
@@ -34,7 +31,7 @@ void ListEdit::insertFromMimeData(const QMimeData* source) {
     QPlainTextEdit::insertFromMimeData(source);
     return;
   }
-  textCursor().insertText(breakLongLines(source->text()));
+  textCursor().insertText(flowLines(source->text()));
   ensureCursorVisible();
 }
 

@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextDocument>
 
 #include "twostar/panel/panel_window.h"
 
@@ -24,6 +26,19 @@ int groupNumber(ConditionGroup g) { return static_cast<int>(g) + 1; }
 std::string utf8(const QString& s) {
   const QByteArray bytes = s.toUtf8();
   return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
+}
+
+// The text of a multi-line box as UTF-8, converted line by line: a pasted
+// list of many megabytes is never held a second time in UTF-16.
+std::string utf8Lines(const QPlainTextEdit& edit) {
+  const QTextDocument* document = edit.document();
+  std::string text;
+  text.reserve(static_cast<std::size_t>(document->characterCount()));
+  for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+    if (block != document->begin()) text += '\n';
+    text += utf8(block.text());
+  }
+  return text;
 }
 
 }  // namespace
@@ -85,7 +100,7 @@ std::string WidgetInputs::text(RowRef row) {
   if (stopped_) return {};
   QWidget* w = panel_.control(editBoxName(row));
   if (auto* line = qobject_cast<QLineEdit*>(w)) return utf8(line->text());
-  if (auto* multi = qobject_cast<QPlainTextEdit*>(w)) return utf8(multi->toPlainText());
+  if (auto* multi = qobject_cast<QPlainTextEdit*>(w)) return utf8Lines(*multi);
   return {};
 }
 
