@@ -36,6 +36,10 @@ case "$mode" in
     cmake --preset sanitize >/dev/null
     cmake --build --preset sanitize
     ctest --preset sanitize
+    # Static checks, where clang-tidy is installed.
+    if command -v clang-tidy >/dev/null; then
+      bash scripts/clang-tidy.sh && echo "clang-tidy: no findings"
+    fi
     # A short run of every fuzz target, where clang and its fuzzer runtime are installed.
     if command -v clang++-14 >/dev/null && ls /usr/lib/llvm-14/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 2>&1; then
       cmake --preset fuzz >/dev/null

@@ -40,7 +40,7 @@ std::string normalise(std::string_view text) {
 
 std::string convertRadix(std::string_view text, int fromBase, int toBase) {
   if (fromBase < 2 || fromBase > 36 || toBase < 2 || toBase > 36) return {};
-  const std::string digits = normalise(text);
+  std::string digits = normalise(text);
   const std::string_view alphabet = kRadixDigits.substr(0, static_cast<std::size_t>(fromBase));
   for (char c : digits) {
     if (alphabet.find(c) == std::string_view::npos) return {};

@@ -88,7 +88,10 @@ void applyKillListRow(EngineData& data, ConditionInputs& inputs, KillListKind ki
           killed.set(static_cast<std::size_t>(10 + token[1] - '0'));
       });
       if (!anyToken) return;
-      markCandidates(data, inputs, [&](int i) { return !killed.test(static_cast<std::size_t>(i / 10 + i % 10)); });
+      markCandidates(data, inputs, [&](int i) {
+        const int sum = i / 10 + i % 10;
+        return !killed.test(static_cast<std::size_t>(sum));
+      });
       return;
     }
     case KillListKind::TwoDigit: {

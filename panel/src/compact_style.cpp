@@ -15,7 +15,7 @@ int CompactStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, co
     case PM_ExclusiveIndicatorWidth:
     case PM_ExclusiveIndicatorHeight: return 13;
     case PM_CheckBoxLabelSpacing:
-    case PM_RadioButtonLabelSpacing: return 2;
+    case PM_RadioButtonLabelSpacing:
     case PM_ButtonMargin: return 2;
     default: return QProxyStyle::pixelMetric(metric, option, widget);
   }
