@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QUrl>
 
 #include "list_edit.h"
@@ -258,12 +259,17 @@ void PanelWindow::connectCommands() {
 void PanelWindow::generate() {
   if (running_) return;
   auto* button = control<QPushButton>("按钮做号");
-  running_ = true;
-  button->setEnabled(false);
-  inputs_->resume();
-  runFilter(engine_, *inputs_);
-  button->setEnabled(true);
-  running_ = false;
+  {
+    running_ = true;
+    button->setEnabled(false);
+    // The button comes back even if the run ends by an exception (out of memory).
+    const auto restore = qScopeGuard([this, button] {
+      button->setEnabled(true);
+      running_ = false;
+    });
+    inputs_->resume();
+    runFilter(engine_, *inputs_);
+  }
   Q_EMIT runFinished();
 }
 
