@@ -15,11 +15,12 @@ const boost::regex& digitRunPattern() {
 // in blocks of 250 runs, so that a long list is not copied again per run.
 template <typename Piece>
 std::string joinRuns(std::string_view text, Piece piece) {
+  // The joining helpers find the runs with the regular expression itself.
   constexpr int kBlockRuns = 250;
   std::string result;
   std::string block;
   int inBlock = 0;
-  forEachDigitRun(text, [&](std::string_view run) {
+  forEachDigitRunMatch(text, [&](std::string_view run) {
     piece(block, run);
     if (++inBlock == kBlockRuns) {
       result += block;
@@ -34,6 +35,18 @@ std::string joinRuns(std::string_view text, Piece piece) {
 }  // namespace
 
 void forEachDigitRun(std::string_view text, const std::function<void(std::string_view)>& visit) {
+  // A plain scan finds exactly the matches of "[0-9]{1,}", several times faster.
+  const char* p = text.data();
+  const char* const end = p + text.size();
+  while (p != end) {
+    while (p != end && !isAsciiDigit(*p)) ++p;
+    const char* const start = p;
+    while (p != end && isAsciiDigit(*p)) ++p;
+    if (p != start) visit(std::string_view(start, static_cast<std::size_t>(p - start)));
+  }
+}
+
+void forEachDigitRunMatch(std::string_view text, const std::function<void(std::string_view)>& visit) {
   using Iterator = boost::regex_iterator<std::string_view::const_iterator>;
   for (Iterator it(text.begin(), text.end(), digitRunPattern()), end; it != end; ++it) {
     const auto& match = (*it)[0];

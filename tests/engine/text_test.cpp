@@ -1,5 +1,8 @@
 #include "twostar/text.h"
 
+#include <random>
+#include <vector>
+
 #include <gtest/gtest.h>
 
 namespace twostar {
@@ -26,6 +29,19 @@ TEST(JoinDigitRuns, ManyRunsCrossBlockBoundaries) {
   }
   EXPECT_EQ(joinDigitRuns(text), expected);
   EXPECT_EQ(slashList(text), expectedSlash);
+}
+
+TEST(DigitRuns, ScanFindsExactlyTheRegexMatches) {
+  std::mt19937 rng(11);
+  const char alphabet[] = {'0', '5', '9', ' ', ',', '/', 'a', '\n', '\xe8', '\xbf', '\0'};
+  for (int n = 0; n < 2000; ++n) {
+    std::string text;
+    for (int len = static_cast<int>(rng() % 40); len > 0; --len) text += alphabet[rng() % sizeof alphabet];
+    std::vector<std::string> scanned, matched;
+    forEachDigitRun(text, [&](std::string_view run) { scanned.emplace_back(run); });
+    forEachDigitRunMatch(text, [&](std::string_view run) { matched.emplace_back(run); });
+    ASSERT_EQ(scanned, matched) << text;
+  }
 }
 
 TEST(SlashList, EveryTokenFollowedBySlash) {

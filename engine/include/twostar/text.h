@@ -15,8 +15,11 @@ using DigitMask = std::uint16_t;
 
 constexpr bool isAsciiDigit(char c) { return c >= '0' && c <= '9'; }
 
-// Calls `visit` with every maximal run of ASCII digits ("[0-9]{1,}"), left to right.
+// Calls `visit` with every maximal run of ASCII digits, left to right: the
+// matches of "[0-9]{1,}". forEachDigitRun scans the bytes; forEachDigitRunMatch
+// runs the regular expression (Boost.Regex). Both give the same runs.
 void forEachDigitRun(std::string_view text, const std::function<void(std::string_view)>& visit);
+void forEachDigitRunMatch(std::string_view text, const std::function<void(std::string_view)>& visit);
 
 // Every digit run of `text` joined in order with nothing between: in effect the
 // ASCII digits of the text. "1, 2 3" -> "123".
