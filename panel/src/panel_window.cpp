@@ -179,7 +179,7 @@ void PanelWindow::onPanelCreated() {
   recolourPanel();
 }
 
-QWidget* PanelWindow::copyTemplate(QWidget* templateBox) {
+QCheckBox* PanelWindow::copyTemplate(QWidget* templateBox) {
   auto* box = new QCheckBox(templateBox->parentWidget());
   box->resize(templateBox->size());
   box->setFont(templateBox->font());
@@ -191,7 +191,7 @@ QWidget* PanelWindow::copyTemplate(QWidget* templateBox) {
 void PanelWindow::createDigitBoxes(QWidget* templateBox) {
   for (int i = 1; i <= 10; ++i) {
     yieldToWindow();
-    auto* box = static_cast<QCheckBox*>(copyTemplate(templateBox));
+    QCheckBox* box = copyTemplate(templateBox);
     box->move((i - 1) % 10 * 24 + 40, (i - 1) / 10 * 20);
     setTag(box, QString::number(++tagCounter_));
     box->show();
@@ -202,7 +202,7 @@ void PanelWindow::createDigitBoxes(QWidget* templateBox) {
 void PanelWindow::createPatternBoxes(QWidget* templateBox, const QString& zeroSymbol, const QString& oneSymbol) {
   for (int i = 1; i <= 4; ++i) {
     yieldToWindow();
-    auto* box = static_cast<QCheckBox*>(copyTemplate(templateBox));
+    QCheckBox* box = copyTemplate(templateBox);
     box->move((i - 1) % 4 * 44 + 8, (i - 1) / 4 * 20 + 4);
     setTag(box, QString::number(++tagCounter_));
     box->show();

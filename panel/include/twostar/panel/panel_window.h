@@ -13,6 +13,8 @@
 
 #include "twostar/filter.h"
 
+class QCheckBox;
+
 namespace twostar {
 
 // Background of the panel, its frames and its labels: red 170, green 213, blue 244.
@@ -73,7 +75,7 @@ class PanelWindow : public QWidget {
   void onPanelCreated();
   void createDigitBoxes(QWidget* templateBox);
   void createPatternBoxes(QWidget* templateBox, const QString& zeroSymbol, const QString& oneSymbol);
-  QWidget* copyTemplate(QWidget* templateBox);
+  QCheckBox* copyTemplate(QWidget* templateBox);
   void recolourPanel();
   void connectCommands();
 
